@@ -29,7 +29,8 @@ bool fill(InputSource &in, std::int32_t need) {
       in.end -= in.begin;
       in.begin = 0;
     }
-    const ssize_t n = ::read(in.descriptor, in.buffer.data() + in.end, in.buffer.size() - static_cast<std::size_t>(in.end));
+    const ssize_t n =
+        ::read(in.descriptor, in.buffer.data() + in.end, in.buffer.size() - static_cast<std::size_t>(in.end));
     if (n < 0 && errno == EINTR) {
       continue;
     }
@@ -43,9 +44,7 @@ bool fill(InputSource &in, std::int32_t need) {
   return true;
 }
 
-const char *windowData(const InputSource &in) {
-  return in.descriptor < 0 ? in.memory.data() : in.buffer.data();
-}
+const char *windowData(const InputSource &in) { return in.descriptor < 0 ? in.memory.data() : in.buffer.data(); }
 
 int peekAt(InputSource &in, std::int32_t offset) {
   if (!fill(in, offset + 1)) {
@@ -180,8 +179,8 @@ bool convertReal(ValueText &value, double &out) {
     }
     letter = 'e';
     ++i;
-    if (i < value.length && (value.chars[static_cast<std::size_t>(i)] == '+' ||
-                             value.chars[static_cast<std::size_t>(i)] == '-')) {
+    if (i < value.length &&
+        (value.chars[static_cast<std::size_t>(i)] == '+' || value.chars[static_cast<std::size_t>(i)] == '-')) {
       ++i;
     }
     if (digitsFrom() == 0 || i != value.length) {

@@ -47,8 +47,8 @@ void writeFormatted(std::int32_t unit, const FormatSpec &format, std::span<const
             emitRecord(u);
             return;
           }
-          const std::int32_t size = renderEInto(values[next++], element.width, element.digits, scaleFactor,
-                                                negativeZeroSign, field.data());
+          const std::int32_t size =
+              renderEInto(values[next++], element.width, element.digits, scaleFactor, negativeZeroSign, field.data());
           appendField(u, field.data(), size);
         }
         break;

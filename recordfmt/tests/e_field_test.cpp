@@ -53,8 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
         ECase{0.0, 24, 10, 1, false, "        0.0000000000E+00"}, ECase{1.0e-120, 14, 4, 1, false, "    1.0000-120"},
         ECase{1.0e300, 14, 4, 1, false, "    1.0000+300"}, ECase{9.99996, 14, 4, 1, false, "    1.0000E+01"},
         ECase{1.0, 14, 4, 1, false, "    1.0000E+00"}, ECase{-1.0e-100, 14, 4, 1, false, "   -1.0000-100"},
-        ECase{99.99999999999997, 14, 4, 1, false, "    1.0000E+02"},
-        ECase{5e-324, 14, 4, 1, false, "    4.9407-324"},
+        ECase{99.99999999999997, 14, 4, 1, false, "    1.0000E+02"}, ECase{5e-324, 14, 4, 1, false, "    4.9407-324"},
         // Negative zero: dropped for the channel solver, kept for the others.
         ECase{-0.0, 14, 4, 1, false, "    0.0000E+00"}, ECase{-0.0, 14, 4, 1, true, "   -0.0000E+00"},
         // Ties go to the even digit; values just off a tie go their way.
@@ -76,8 +75,9 @@ INSTANTIATE_TEST_SUITE_P(
 // The rendered digits are the exact binary value correctly rounded: reading
 // the field back lies within half a unit of its last digit.
 TEST(EField, ReadsBackWithinHalfAUnitOfTheLastDigit) {
-  const double values[] = {0.1, 1.0 / 3.0, 2.0 / 3.0, 123456.789, 6.02214076e23, 1.602176634e-19, 9.9999949999,
-                           1e308, 2.2250738585072014e-308};
+  const double values[] = {0.1,          1.0 / 3.0,     2.0 / 3.0,
+                           123456.789,   6.02214076e23, 1.602176634e-19,
+                           9.9999949999, 1e308,         2.2250738585072014e-308};
   for (double v : values) {
     for (int d : {0, 4, 10, 16}) {
       std::string out(40, '?');

@@ -9,8 +9,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using recordfmt::testing::readFile;
-using recordfmt::testing::runProgram;
 using recordfmt::testing::RunOptions;
+using recordfmt::testing::runProgram;
 using recordfmt::testing::TempDir;
 
 const fs::path probe = RECORD_PROBE;
@@ -45,19 +45,40 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, FailurePath,
     ::testing::Values(
         // /sys refuses to create a file even for root.
-        FailureCase{"permission_denied", "", {"write", "10", "/sys/fluid-test.txt"}, "",
+        FailureCase{"permission_denied",
+                    "",
+                    {"write", "10", "/sys/fluid-test.txt"},
+                    "",
                     "tabrec: severe (9): permission to access file denied, unit 10, file /sys/fluid-test.txt"},
-        FailureCase{"name_is_a_directory", "", {"write", "11", "existing-directory"}, "",
+        FailureCase{"name_is_a_directory",
+                    "",
+                    {"write", "11", "existing-directory"},
+                    "",
                     "tabrec: severe (30): open failure, unit 11, file existing-directory"},
-        FailureCase{"file_on_a_full_device", "", {"write", "12", "full.txt"}, "",
+        FailureCase{"file_on_a_full_device",
+                    "",
+                    {"write", "12", "full.txt"},
+                    "",
                     "tabrec: severe (38): error during write, unit 12, file full.txt"},
-        FailureCase{"console_on_a_full_device", "", {"say"}, "/dev/full",
+        FailureCase{"console_on_a_full_device",
+                    "",
+                    {"say"},
+                    "/dev/full",
                     "tabrec: severe (38): error during write, unit 6, file stdout"},
-        FailureCase{"end_of_input", "\n  \n", {"read-int"}, "",
+        FailureCase{"end_of_input",
+                    "\n  \n",
+                    {"read-int"},
+                    "",
                     "tabrec: severe (24): end-of-file during read, unit 5, file stdin"},
-        FailureCase{"syntax_error", "'x'\n", {"read-int"}, "",
+        FailureCase{"syntax_error",
+                    "'x'\n",
+                    {"read-int"},
+                    "",
                     "tabrec: severe (59): list-directed I/O syntax error, unit 5, file stdin"},
-        FailureCase{"conversion_error", "ten\n", {"read-real"}, "",
+        FailureCase{"conversion_error",
+                    "ten\n",
+                    {"read-real"},
+                    "",
                     "tabrec: severe (64): input conversion error, unit 5, file stdin"}),
     [](const ::testing::TestParamInfo<FailureCase> &info) { return std::string(info.param.name); });
 

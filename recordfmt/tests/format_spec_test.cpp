@@ -48,22 +48,17 @@ TEST_P(MalformedFormat, IsRejectedWithItsReason) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, MalformedFormat,
-    ::testing::Values(BadFormat{"1P,E14.4)", FormatError::MissingOpenParenthesis},
-                      BadFormat{"(1P,E14.4", FormatError::MissingCloseParenthesis},
-                      BadFormat{"(E14.4) x", FormatError::TextAfterCloseParenthesis},
-                      BadFormat{"(1P E14.4)", FormatError::ExpectedComma},
-                      BadFormat{"(F14.4)", FormatError::UnknownDescriptor},
-                      BadFormat{"(-2E14.4)", FormatError::UnknownDescriptor},
-                      BadFormat{"(H ,E14.4)", FormatError::MissingCount},
-                      BadFormat{"(P,E14.4)", FormatError::MissingCount},
-                      BadFormat{"(E.4)", FormatError::MissingCount}, BadFormat{"(E14.)", FormatError::MissingCount},
-                      BadFormat{"(E14)", FormatError::MissingPeriod},
-                      BadFormat{"(0E14.4)", FormatError::CountOutOfRange},
-                      BadFormat{"(E0.4)", FormatError::CountOutOfRange},
-                      BadFormat{"(E256.4)", FormatError::CountOutOfRange},
-                      BadFormat{"(E14.100)", FormatError::CountOutOfRange},
-                      BadFormat{"(100P,E14.4)", FormatError::CountOutOfRange},
-                      BadFormat{"(5Habc", FormatError::ShortLiteral}, BadFormat{"()", FormatError::NoEField},
-                      BadFormat{"(1H )", FormatError::NoEField}));
+    ::testing::Values(
+        BadFormat{"1P,E14.4)", FormatError::MissingOpenParenthesis},
+        BadFormat{"(1P,E14.4", FormatError::MissingCloseParenthesis},
+        BadFormat{"(E14.4) x", FormatError::TextAfterCloseParenthesis},
+        BadFormat{"(1P E14.4)", FormatError::ExpectedComma}, BadFormat{"(F14.4)", FormatError::UnknownDescriptor},
+        BadFormat{"(-2E14.4)", FormatError::UnknownDescriptor}, BadFormat{"(H ,E14.4)", FormatError::MissingCount},
+        BadFormat{"(P,E14.4)", FormatError::MissingCount}, BadFormat{"(E.4)", FormatError::MissingCount},
+        BadFormat{"(E14.)", FormatError::MissingCount}, BadFormat{"(E14)", FormatError::MissingPeriod},
+        BadFormat{"(0E14.4)", FormatError::CountOutOfRange}, BadFormat{"(E0.4)", FormatError::CountOutOfRange},
+        BadFormat{"(E256.4)", FormatError::CountOutOfRange}, BadFormat{"(E14.100)", FormatError::CountOutOfRange},
+        BadFormat{"(100P,E14.4)", FormatError::CountOutOfRange}, BadFormat{"(5Habc", FormatError::ShortLiteral},
+        BadFormat{"()", FormatError::NoEField}, BadFormat{"(1H )", FormatError::NoEField}));
 
 } // namespace

@@ -30,9 +30,7 @@ struct TextUnit {
   std::array<char, maxFileNameLength + 1> fileName{};
   std::int32_t fileNameLength = 0;
   Record record{};
-  [[nodiscard]] std::string_view name() const {
-    return {fileName.data(), static_cast<std::size_t>(fileNameLength)};
-  }
+  [[nodiscard]] std::string_view name() const { return {fileName.data(), static_cast<std::size_t>(fileNameLength)}; }
 };
 
 // Connects `unit` to the named file in the current directory for formatted
