@@ -22,7 +22,9 @@ static_assert(betaPrompt.size() == 45);
 constexpr std::int32_t firstSectionType = static_cast<std::int32_t>(SectionType::FlatPlate);
 constexpr std::int32_t lastSectionType = static_cast<std::int32_t>(SectionType::Cambered);
 
-void prompt(std::string_view text) { recordfmt::writeListDirected(recordfmt::consoleOutputUnit, {recordfmt::textItem(text)}); }
+void prompt(std::string_view text) {
+  recordfmt::writeListDirected(recordfmt::consoleOutputUnit, {recordfmt::textItem(text)});
+}
 
 struct MessageLine {
   std::array<char, 128> chars{};
