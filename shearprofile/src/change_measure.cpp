@@ -4,8 +4,6 @@
 
 namespace shearprofile {
 
-double foldRelativeChange(double maximum, double r) { return (r > maximum || std::isnan(maximum)) ? r : maximum; }
-
 double largestRelativeChange(const ProfileState &state) {
   double maximum = 0.0;
   for (std::int32_t i = 1; i <= lastNode; ++i) {
