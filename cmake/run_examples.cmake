@@ -1,5 +1,22 @@
 # Runs examples/<program>-<case>.in through bin/<program> in
-# results/<program>-<case>/, keeping the console text in console.txt.
+# results/<program>-<case>/, keeping the console text in console.txt, and
+# draws the tables of each run with the program's gnuplot scripts
+# (<program>/plots/*.gp) as PNG pictures beside them.
+find_program(GNUPLOT gnuplot)
+
+function(plot_tables program run_dir)
+  if(NOT GNUPLOT)
+    return()
+  endif()
+  file(GLOB scripts ${SOURCE_DIR}/${program}/plots/*.gp)
+  foreach(script IN LISTS scripts)
+    execute_process(COMMAND ${GNUPLOT} ${script} WORKING_DIRECTORY ${run_dir} RESULT_VARIABLE status)
+    if(NOT status EQUAL 0)
+      message(FATAL_ERROR "gnuplot ${script} failed in ${run_dir}")
+    endif()
+  endforeach()
+endfunction()
+
 file(GLOB answer_files ${EXAMPLES_DIR}/*.in)
 list(SORT answer_files)
 foreach(answers IN LISTS answer_files)
@@ -19,6 +36,7 @@ foreach(answers IN LISTS answer_files)
   if(NOT status EQUAL 0)
     message(FATAL_ERROR "${program} < ${answers} ended with status ${status}")
   endif()
+  plot_tables(${program} ${run_dir})
   message(STATUS "${case}: results in ${run_dir}")
 endforeach()
 # shearprofile asks nothing: it runs once without answers.
@@ -33,5 +51,6 @@ if(EXISTS ${BIN_DIR}/shearprofile)
   if(NOT status EQUAL 0)
     message(FATAL_ERROR "shearprofile ended with status ${status}")
   endif()
+  plot_tables(shearprofile ${run_dir})
   message(STATUS "shearprofile: results in ${run_dir}")
 endif()
