@@ -136,6 +136,18 @@ TEST(ProfileFile, ReplacesAnEarlierFileCompletely) {
   EXPECT_TRUE(sameText(readFile(dir / tableName), readFile(goldenTable)));
 }
 
+// The program asks nothing: hostile bytes on standard input (a line of
+// 1 MiB, NUL bytes, invalid UTF-8, no final line end) change nothing.
+TEST(ProfileFile, IgnoresWhateverArrivesOnStandardInput) {
+  TempDir dir;
+  const std::string hostile = std::string(1 << 20, '9') + "\n" + std::string("\0\0\xff\xfe 1e400", 10);
+  const ProgramRun run = runProgram(program, hostile, dir.path());
+  EXPECT_EQ(run.exitStatus, 0);
+  EXPECT_EQ(run.console, convergedConsole);
+  EXPECT_EQ(run.errors, "");
+  EXPECT_TRUE(sameText(readFile(dir / tableName), readFile(goldenTable)));
+}
+
 struct FailureCase {
   const char *name;
   bool asDirectory; // else a link to a device that refuses every write
