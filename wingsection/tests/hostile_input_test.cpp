@@ -2,7 +2,9 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
+#include "recordfmt/testing/hostile_input.hpp"
 #include "recordfmt/testing/program_run.hpp"
 
 namespace {
@@ -12,25 +14,20 @@ namespace fs = std::filesystem;
 
 const fs::path programPath = PROGRAM_PATH;
 
-constexpr std::size_t oneMebibyte = 1 << 20;
+std::vector<rt::HostileCase> hostileCases() {
+  std::vector<rt::HostileCase> cases = rt::firstPromptHostileCases();
+  cases.push_back({"radius_of_four_hundred_digits", "2\n" + std::string(400, '9') + "\n", rt::conversionDiagnostic});
+  cases.push_back({"radius_beyond_a_double", "2\n1e400\n", rt::conversionDiagnostic});
+  cases.push_back({"closed_in_the_middle_of_a_line", "5\n1.", rt::endOfFileDiagnostic});
+  return cases;
+}
 
-struct HostileCase {
-  const char *name;
-  std::string answers;
-  std::string diagnostic;
-};
-
-void PrintTo(const HostileCase &c, std::ostream *os) { *os << c.name; }
-
-const std::string conversion = "tabrec: severe (64): input conversion error, unit 5, file stdin\n";
-const std::string endOfFile = "tabrec: severe (24): end-of-file during read, unit 5, file stdin\n";
-
-class HostileInput : public ::testing::TestWithParam<HostileCase> {};
+class HostileInput : public ::testing::TestWithParam<rt::HostileCase> {};
 
 // Whatever arrives on standard input, the run ends with its diagnostic and
 // status 1, without hanging, and leaves the result files as they were.
 TEST_P(HostileInput, EndsWithDiagnosticAndLeavesFilesAlone) {
-  const HostileCase &c = GetParam();
+  const rt::HostileCase &c = GetParam();
   rt::TempDir dir;
   rt::writeFile(dir / "WM-WING.txt", "earlier run\n");
   const rt::ProgramRun run = rt::runProgram(programPath, c.answers, dir.path());
@@ -42,18 +39,6 @@ TEST_P(HostileInput, EndsWithDiagnosticAndLeavesFilesAlone) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, HostileInput,
-    ::testing::Values(HostileCase{"line_of_one_mebibyte", std::string(oneMebibyte, '7') + "\n", conversion},
-                      HostileCase{"blank_mebibyte_then_end", std::string(oneMebibyte, ' ') + "\n", endOfFile},
-                      HostileCase{"nul_bytes", std::string("\0\0\n", 3), conversion},
-                      HostileCase{"invalid_utf8", "\xff\xfe\xc3\n", conversion},
-                      HostileCase{"four_hundred_digits", std::string(400, '9') + "\n", conversion},
-                      HostileCase{"radius_of_four_hundred_digits", "2\n" + std::string(400, '9') + "\n", conversion},
-                      HostileCase{"tiny_integer", "1e-400\n", conversion},
-                      HostileCase{"radius_beyond_a_double", "2\n1e400\n", conversion},
-                      HostileCase{"only_blank_lines", "\n\n   \n\t\n", endOfFile},
-                      HostileCase{"closed_in_the_middle_of_a_line", "5\n1.", endOfFile}),
-    [](const ::testing::TestParamInfo<HostileCase> &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, HostileInput, ::testing::ValuesIn(hostileCases()), rt::HostileCaseName{});
 
 } // namespace
