@@ -70,7 +70,9 @@ INSTANTIATE_TEST_SUITE_P(
         ECase{1.5, 14, 4, 6, false, "**************"}, ECase{1.5, 14, 4, -4, false, "**************"},
         // Values that are not finite.
         ECase{std::nan(""), 14, 4, 1, false, "           NaN"}, ECase{inf, 14, 4, 1, false, "      Infinity"},
-        ECase{-inf, 14, 4, 1, false, "     -Infinity"}, ECase{-inf, 5, 4, 1, false, "*****"}));
+        ECase{-inf, 14, 4, 1, false, "     -Infinity"}, ECase{-inf, 5, 4, 1, false, "*****"},
+        // A value that is not finite shows its word whatever the scale factor.
+        ECase{std::nan(""), 14, 4, 6, false, "           NaN"}));
 
 // The rendered digits are the exact binary value correctly rounded: reading
 // the field back lies within half a unit of its last digit.
