@@ -117,6 +117,8 @@ def channel(page, binary):
               "closures model the outer layer); the bound admits 8 %, and 20 % for the skin friction,",
               "which goes with the square of U_b+.")
     dns = {392.24: (20.133, 17.545), 587.19: (21.263, 18.654)}
+    summary_at = len(page.lines)
+    velocity_differences = []
     for model, name in ((0, "k-epsilon"), (1, "k-omega")):
         for re_tau, (uc_ref, ub_ref) in dns.items():
             console, tables = run(binary, f"{model}\n100\n{re_tau}\n")
@@ -136,11 +138,19 @@ def channel(page, binary):
             iterations = console.split()[-1]
             page.text("", f"### {name}, Re_tau = {re_tau} ({iterations} iterations)")
             page.table(["quantity", "computed", "reference", "difference", "bound", "within"])
+            velocity_differences += [(uc - uc_ref) / uc_ref, (ub - ub_ref) / ub_ref]
             page.compare("U_c+", uc, uc_ref, 0.08, 3)
             page.compare("U_b+", ub, ub_ref, 0.08, 3)
             page.compare("C_f = 2 / U_b+^2", 2.0 / ub**2, 2.0 / ub_ref**2, 0.20, 5)
             page.compare(f"k+ at y+ = {wall[0][0]:.1f}", k_plus, 1.0 / math.sqrt(0.09), 0.10, 3)
             page.sources(f"U_c+, U_b+ and C_f: DNS of {MOSER}", "k+: equilibrium value 1/sqrt(C_mu), C_mu = 0.09")
+    if velocity_differences:
+        page.lines.insert(summary_at, "")
+        sizes = [abs(d) for d in velocity_differences]
+        side = "below" if max(velocity_differences) < 0 else "above" if min(velocity_differences) > 0 else "off"
+        page.lines.insert(summary_at + 1,
+                          f"In these runs the velocities U_c+ and U_b+ lie {min(sizes):.1%} to {max(sizes):.1%} "
+                          f"{side} the DNS values.")
 
 
 BLASIUS = ("the similarity solution of H. Blasius, Z. Math. Phys. 56 (1908) 1-37, as tabulated in textbooks of "
