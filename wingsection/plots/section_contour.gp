@@ -7,6 +7,6 @@ set xlabel "x = Re z, Re {/Symbol z}  [lengths of the mapping constant a]"
 set ylabel "y = Im z, Im {/Symbol z}  [lengths of a]"
 set size ratio -1
 set grid
-set key outside bottom center horizontal
+set key outside top center horizontal
 plot "WM-CIRCLE.txt" using 1:2 with lines lw 1 dt 2 title "circle (WM-CIRCLE.txt)", \
      "WM-WING.txt" using 1:2 with lines lw 2 title "section contour (WM-WING.txt)"
