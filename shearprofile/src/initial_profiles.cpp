@@ -18,6 +18,11 @@ void initialiseProfiles(ProfileState &state) {
     state.uCell[i] = std::erf(state.etaMid[i]);
     state.uLinCell[i] = std::erf(state.etaMid[i]);
   }
+  for (std::int32_t i = 2; i <= lastNode; ++i) {
+    const double q = (0.125 * gridStep) * state.etaMid[i];
+    state.linLowerWeight[i] = 0.5 - q;
+    state.linUpperWeight[i] = q + 0.5;
+  }
   // The mirrored wall ghost puts the node value at the wall to zero, the
   // plate's velocity; the outer ghost is the free stream and stays 1.
   state.uCell[0] = -state.uCell[1];

@@ -20,7 +20,12 @@ inline constexpr std::int32_t cellSlots = lastNode + 2;
 struct ProfileState {
   std::array<double, nodeCount> eta{};
   std::array<double, nodeCount> etaMid{}; // per cell 1 .. lastNode; slot 0 unused
-  std::array<double, cellSlots> uCell{};  // similarity equation u = f'
+  // The model equation's update weights of cell i, (0.5 - q) on cell i-1 and
+  // (q + 0.5) on cell i+1 with q = (h/8) etaMid(i): fixed by the grid, so
+  // formed once. Per cell 2 .. lastNode; slots 0 and 1 unused.
+  std::array<double, nodeCount> linLowerWeight{};
+  std::array<double, nodeCount> linUpperWeight{};
+  std::array<double, cellSlots> uCell{}; // similarity equation u = f'
   std::array<double, cellSlots> uLinCell{};
   std::array<double, nodeCount> uLinExact{}; // erf(eta/2), the model's closed form
   std::array<double, nodeCount> streamF{};

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-
 namespace shearprofile {
 
 // One pass over the cells does the whole sweep. Cell i still holds the last
@@ -19,6 +18,8 @@ void relaxSweep(ProfileState &state) {
   double *const f = state.streamF.data();
   double *const uPrev = state.uCellPrev.data();
   const double *const etaMid = state.etaMid.data();
+  const double *const linLower = state.linLowerWeight.data();
+  const double *const linUpper = state.linUpperWeight.data();
 
   f[0] = 0.0;
   const double firstOld = u[1];
@@ -45,8 +46,12 @@ void relaxSweep(ProfileState &state) {
   // of u' at the cell midpoint: f there for the similarity equation, eta for
   // the model equation. Ascending, so u(i-1) is this sweep's value and
   // u(i+1) the last one's; at the last cell that is the outer ghost, 1.
+  // The model's weights come from initialiseProfiles, the very values
+  // (0.5 - q) and (q + 0.5) the update would form. Two cells per round spare
+  // the register copies that carry values from one cell to the next.
   double fLeft = f[1];
   double old = u[2];
+#pragma GCC unroll 2
   for (std::int32_t i = 2; i <= lastNode; ++i) {
     const double right = u[i + 1]; // still the last sweep's value: the next cell's old value
     const double fHere = old * gridStep + fLeft;
@@ -55,8 +60,7 @@ void relaxSweep(ProfileState &state) {
     const double p = (0.5 * (fLeft + fHere)) * (gridStep * 0.125);
     uLeft = uLeft * (0.5 - p) + (p + 0.5) * right;
     u[i] = uLeft;
-    const double q = (0.125 * gridStep) * etaMid[i];
-    uLinLeft = uLinLeft * (0.5 - q) + (q + 0.5) * uLin[i + 1];
+    uLinLeft = uLinLeft * linLower[i] + linUpper[i] * uLin[i + 1];
     uLin[i] = uLinLeft;
     const double change = std::fabs((uLeft - old) / uLeft);
     maximum = change > maximum ? change : maximum;

@@ -47,6 +47,9 @@ void clearState(ChannelState &state) {
                            &state.uOld, &state.kOld, &state.epsOld, &state.y, &state.yWall}) {
     array->fill(0.0);
   }
+  // Its entries hold results of the arithmetic mode they were computed in;
+  // each run starts with an empty memo.
+  state.wallFunctionMemo = WallFunctionMemo{};
   state.maxIterations = iterationLimit;
 }
 

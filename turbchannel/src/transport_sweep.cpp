@@ -13,13 +13,35 @@ void saveProfiles(ChannelState &state) {
   }
 }
 
-// Face diffusivities of a turbulence quantity at node j, each face the mean
-// of its two nodes' nu + nut / sigma.
-void setTurbulentFaces(const ChannelState &state, double sigma, std::int32_t j, EquationCoefficients &c) {
-  const double nu = state.nu;
-  const auto &nut = state.nut;
-  c.aE[j] = (2.0 * nu + nut[j + 1] / sigma + nut[j] / sigma) * 0.5 / state.dy;
-  c.aW[j] = (2.0 * nu + nut[j] / sigma + nut[j - 1] / sigma) * 0.5 / state.dy;
+// Face coefficient of a turbulence quantity between a node and the one above
+// it: the mean of the two nodes' nu + nut / sigma over the spacing, summed as
+// 2 nu + (upper node's term) + (lower node's term). The lower face of node j
+// is the upper face of node j-1 term for term, so each face is formed once
+// and serves both nodes with the same bits.
+double turbulentFace(double twoNu, double upperTerm, double lowerTerm, double dy) {
+  return (twoNu + upperTerm + lowerTerm) * 0.5 / dy;
+}
+
+// Walking up the nodes, the faces of one turbulence quantity: nut / sigma of
+// the node to be set next, and that node's lower face.
+struct FaceWalk {
+  double termHere = 0.0;
+  double below = 0.0;
+};
+
+FaceWalk startFaceWalk(const ChannelState &state, double sigma) {
+  const double termHere = state.nut[2] / sigma;
+  return {termHere, turbulentFace(2.0 * state.nu, termHere, state.nut[1] / sigma, state.dy)};
+}
+
+// Sets aE and aW of node j; the nodes come in ascending order from 2.
+void setTurbulentFaces(const ChannelState &state, double sigma, std::int32_t j, FaceWalk &walk,
+                       EquationCoefficients &c) {
+  const double termAbove = state.nut[j + 1] / sigma;
+  const double above = turbulentFace(2.0 * state.nu, termAbove, walk.termHere, state.dy);
+  c.aE[j] = above;
+  c.aW[j] = walk.below;
+  walk = {termAbove, above};
 }
 
 // Solves node j of phi against the latest neighbours: the new value below,
@@ -28,16 +50,23 @@ double solveNode(const EquationCoefficients &c, const NodeArray &phi, std::int32
   return (c.source[j] + c.aE[j] * phi[j + 1] + c.aW[j] * phi[j - 1]) / c.aP[j];
 }
 
+// The velocity's faces, summed as (nu + nut) of the lower node plus that of
+// the upper one; again each face serves the nodes on both sides.
 void setVelocityCoefficients(ChannelState &state) {
   const double nu = state.nu;
+  const double dy = state.dy;
   const auto &nut = state.nut;
   EquationCoefficients &c = state.uCoefficients;
+  // The imposed pressure gradient drives the flow.
+  const double source = -(dy * state.dpdx);
+  double below = ((nu + nut[1]) + (nu + nut[2])) * 0.5 / dy;
   for (std::int32_t j = 2; j <= state.gridCount - 2; ++j) {
-    c.aE[j] = ((nu + nut[j]) + (nu + nut[j + 1])) * 0.5 / state.dy;
-    c.aW[j] = ((nu + nut[j - 1]) + (nu + nut[j])) * 0.5 / state.dy;
-    c.aP[j] = c.aE[j] + c.aW[j];
-    // The imposed pressure gradient drives the flow.
-    c.source[j] = -(state.dy * state.dpdx);
+    const double above = ((nu + nut[j]) + (nu + nut[j + 1])) * 0.5 / dy;
+    c.aE[j] = above;
+    c.aW[j] = below;
+    c.aP[j] = above + below;
+    c.source[j] = source;
+    below = above;
   }
 }
 
@@ -51,14 +80,16 @@ void sweepKEpsilon(ChannelState &state) {
   EquationCoefficients &ce = state.epsCoefficients;
   auto &k = state.k;
   auto &eps = state.eps;
+  FaceWalk kFaces = startFaceWalk(state, m.sigmaK);
+  FaceWalk epsFaces = startFaceWalk(state, m.sigmaEps);
   for (std::int32_t j = 2; j <= state.gridCount - 2; ++j) {
-    setTurbulentFaces(state, m.sigmaK, j, ck);
+    setTurbulentFaces(state, m.sigmaK, j, kFaces, ck);
     ck.aP[j] = (ck.aE[j] + ck.aW[j]) + dy * eps[j] / k[j];
     ck.source[j] = dy * state.uv[j] * state.dudy[j];
     k[j] = solveNode(ck, k, j);
 
     // eps[j] is still the value from before the step, k[j] the one just solved.
-    setTurbulentFaces(state, m.sigmaEps, j, ce);
+    setTurbulentFaces(state, m.sigmaEps, j, epsFaces, ce);
     ce.aP[j] = (ce.aE[j] + ce.aW[j]) + m.c2Eps * dy * eps[j] / k[j];
     ce.source[j] = eps[j] * m.c1Eps * dy * state.uv[j] * state.dudy[j] / k[j];
     eps[j] = solveNode(ce, eps, j);
@@ -72,14 +103,16 @@ void sweepKOmega(ChannelState &state) {
   EquationCoefficients &co = state.omegaCoefficients;
   auto &k = state.k;
   auto &omega = state.omega;
+  FaceWalk kFaces = startFaceWalk(state, m.sigmaK);
+  FaceWalk omegaFaces = startFaceWalk(state, m.sigmaOmega);
   for (std::int32_t j = 2; j <= state.gridCount - 2; ++j) {
-    setTurbulentFaces(state, m.sigmaK, j, ck);
+    setTurbulentFaces(state, m.sigmaK, j, kFaces, ck);
     ck.aP[j] = (ck.aE[j] + ck.aW[j]) + m.cMu * dy * omega[j];
     ck.source[j] = dy * state.uv[j] * state.dudy[j];
     k[j] = solveNode(ck, k, j);
 
     // omega[j] is still the value from before the step, k[j] the one just solved.
-    setTurbulentFaces(state, m.sigmaOmega, j, co);
+    setTurbulentFaces(state, m.sigmaOmega, j, omegaFaces, co);
     co.aP[j] = (co.aE[j] + co.aW[j]) + m.betaOmega * dy * omega[j];
     co.source[j] = omega[j] * m.alphaOmega * dy * state.uv[j] * state.dudy[j] / k[j];
     omega[j] = solveNode(co, omega, j);

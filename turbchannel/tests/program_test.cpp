@@ -158,7 +158,7 @@ TEST(Program, ASecondRunWithASmallerGridReplacesBothFiles) {
 }
 
 // A single interior node at a high Reynolds number never settles: it runs
-// all 500000 iterations (about two seconds).
+// all 500000 iterations.
 TEST(Program, UnfinishedRunLeavesExistingFilesUntouched) {
   TempDir dir;
   const std::string earlier = "earlier table\r\nwith two records\n";

@@ -102,12 +102,26 @@ constexpr NodeGolden kOmegaFine590[]{
     {100, 0x1.0834f1551552dp+4, 0x1.b95307a5bbad9p+1, 0x1.7cfbbeff0b7p+5, -0x1.9ad4f0842899cp-1},
 };
 
+// A single interior node at a high Reynolds number: k-epsilon never settles
+// and runs all 500000 iterations, so this is the state after the last one.
+constexpr NodeGolden kEpsilonFour[]{
+    {1, 0x1.0834f1551552dp+4, 0x1.b95307a5bbad9p+1, 0x1.f4f0443cd66c4p+6, 0x1.24fa2461dbeb5p-1},
+    {2, 0x1.a96f5bc0b0ce5p+5, 0x1.68106cf6d9605p+1, 0x1.f4d21df5117c2p+6, 0x0p+0},
+    {3, 0x1.0834f1551552dp+4, 0x1.b95307a5bbad9p+1, 0x1.f4f0443cd66c4p+6, -0x1.24fa2461dbeb5p-1},
+};
+
+constexpr NodeGolden kOmegaFour[]{
+    {1, 0x1.0834f1551552dp+4, 0x1.b95307a5bbad9p+1, 0x1.93958712836fbp+8, 0x1.0a3a73e26d782p-1},
+    {2, 0x1.30a4dffbec199p+6, 0x1.80f434b5518efp-4, 0x1.a4268bebb6d7cp+3, 0x0p+0},
+    {3, 0x1.0834f1551552dp+4, 0x1.b95307a5bbad9p+1, 0x1.93958712836fbp+8, -0x1.0a3a73e26d782p-1},
+};
+
 struct GoldenRun {
   const char *name;
   std::int32_t model;
   std::int32_t gridCount;
   double reynolds;
-  std::int32_t iterations;
+  std::int32_t iterations; // 0: not converged
   std::span<const NodeGolden> nodes;
 };
 
@@ -137,7 +151,9 @@ INSTANTIATE_TEST_SUITE_P(Runs, ConvergedState,
                                            GoldenRun{"KEpsilonFine", KEpsilon, 101, 395.0, 4281, kEpsilonFine},
                                            GoldenRun{"KOmegaFine", KOmega, 101, 395.0, 4039, kOmegaFine},
                                            GoldenRun{"KEpsilonFine590", KEpsilon, 101, 590.0, 3604, kEpsilonFine590},
-                                           GoldenRun{"KOmegaFine590", KOmega, 101, 590.0, 3785, kOmegaFine590}),
+                                           GoldenRun{"KOmegaFine590", KOmega, 101, 590.0, 3785, kOmegaFine590},
+                                           GoldenRun{"KEpsilonFourNeverSettles", KEpsilon, 4, 5000.0, 0, kEpsilonFour},
+                                           GoldenRun{"KOmegaFour", KOmega, 4, 5000.0, 363, kOmegaFour}),
                          [](const auto &info) { return std::string(info.param.name); });
 
 // A broken-down run must run to its limit instead of reporting convergence.

@@ -1,7 +1,9 @@
 // Friction velocity from the log law and the wall-adjacent values.
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 #include "turbchannel/run_setup.hpp"
 #include "turbchannel/wall_functions.hpp"
@@ -68,6 +70,62 @@ TEST(WallFunctions, EachClosureSetsItsOwnDissipationQuantityOnly) {
     if (c.omegaSet) {
       const double yL = state.y[1] + 1.0;
       EXPECT_NEAR(state.omega[1] * yL * 0.126, std::sqrt(state.k[1] * 0.3), 1e-12);
+    }
+  }
+}
+
+// The memo of the wall functions must never show: each call gives exactly
+// what a call with an empty memo gives, whether its inputs repeat an earlier
+// call's (a hit), differ from them in a single input (a key missing that
+// input would hit wrongly), or repeat a call whose entry has since been
+// replaced. The velocities move by one unit in the last place, as they do in
+// a run.
+TEST(WallFunctionMemo, EveryCallGivesWhatAFirstCallGives) {
+  struct Inputs {
+    const char *name;
+    double uLower, uUpper, yLower, yUpper, nu;
+    std::int32_t model;
+  };
+  ChannelState state{};
+  setupRun(state, KEpsilon, 11, 1000.0);
+  constexpr std::int32_t top = 10;
+  const Inputs base{"base", state.u[1], state.u[top], state.y[1], state.y[top], state.nu, KEpsilon};
+  const auto variant = [&base](const char *name, auto change) {
+    Inputs in = base;
+    in.name = name;
+    change(in);
+    return in;
+  };
+  const auto up = [](double &x) { x = std::nextafter(x, 1e300); };
+  const auto stretch = [](double &x) { x *= 1.001; };
+  const Inputs lowerVelocity = variant("u at node 1", [&](Inputs &in) { up(in.uLower); });
+  const Inputs upperVelocity = variant("u at node N-1", [&](Inputs &in) { up(in.uUpper); });
+  const Inputs lowerDistance = variant("y at node 1", [&](Inputs &in) { stretch(in.yLower); });
+  const Inputs upperDistance = variant("y at node N-1", [&](Inputs &in) { stretch(in.yUpper); });
+  const Inputs viscosity = variant("nu", [&](Inputs &in) { stretch(in.nu); });
+  const Inputs kOmega = variant("k-omega", [](Inputs &in) { in.model = KOmega; });
+  const Inputs noClosure = variant("no closure", [](Inputs &in) { in.model = 2; });
+  const Inputs sequence[]{base,          base,          lowerVelocity, base,      lowerVelocity, upperVelocity, base,
+                          lowerDistance, upperDistance, viscosity,     kOmega,    base,          noClosure,     kOmega,
+                          kOmega,        base,          upperVelocity, viscosity, base};
+
+  const auto bits = [](double x) { return std::bit_cast<std::uint64_t>(x); };
+  for (const Inputs &in : sequence) {
+    state.u[1] = in.uLower;
+    state.u[top] = in.uUpper;
+    state.y[1] = in.yLower;
+    state.y[top] = in.yUpper;
+    state.nu = in.nu;
+    state.model = in.model;
+    ChannelState first = state;
+    first.wallFunctionMemo = WallFunctionMemo{};
+    applyWallFunctions(state);
+    applyWallFunctions(first);
+    for (const std::int32_t j : {1, top}) {
+      EXPECT_EQ(bits(state.u[j]), bits(first.u[j])) << in.name << ", node " << j;
+      EXPECT_EQ(bits(state.k[j]), bits(first.k[j])) << in.name << ", node " << j;
+      EXPECT_EQ(bits(state.eps[j]), bits(first.eps[j])) << in.name << ", node " << j;
+      EXPECT_EQ(bits(state.omega[j]), bits(first.omega[j])) << in.name << ", node " << j;
     }
   }
 }

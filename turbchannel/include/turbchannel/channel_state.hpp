@@ -48,6 +48,33 @@ struct ModelConstants {
   double sigmaOmega = 0.0;
 };
 
+// The outputs of one wall-function call for one set of inputs, keyed on the
+// exact bits of those inputs: u at nodes 1 and N-1, the two wall distances,
+// nu, and the model (which decides whether eps or omega is set).
+struct WallFunctionEntry {
+  std::array<std::uint64_t, 5> inputBits{}; // u[1], u[N-1], yL, yU, nu
+  std::int32_t model = 0;
+  bool filled = false;
+  double uLower = 0.0;
+  double uUpper = 0.0;
+  double kLower = 0.0;
+  double kUpper = 0.0;
+  double dissipationLower = 0.0; // eps (KEpsilon) or omega (KOmega) at node 1
+  double dissipationUpper = 0.0; // the same at node N-1
+};
+
+// The last few wall-function calls. Only the wall functions write u at nodes
+// 1 and N-1, and y and nu never change during a run, so each call's inputs
+// are the previous call's outputs, which differ from them in the last bits.
+// In every run tried they reach a fixed point within ten calls; two entries
+// also cover a cycle of two.
+inline constexpr std::size_t wallFunctionMemoEntries = 2;
+
+struct WallFunctionMemo {
+  std::array<WallFunctionEntry, wallFunctionMemoEntries> entries{};
+  std::uint32_t nextReplaced = 0;
+};
+
 struct ChannelState {
   EquationCoefficients uCoefficients{};
   EquationCoefficients kCoefficients{};
@@ -72,6 +99,7 @@ struct ChannelState {
   NodeArray epsOld{};
   NodeArray y{};
   NodeArray yWall{}; // distance to the nearer wall in viscous lengths
+  WallFunctionMemo wallFunctionMemo{};
 };
 
 } // namespace turbchannel

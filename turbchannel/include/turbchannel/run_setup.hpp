@@ -17,7 +17,8 @@ inline constexpr ModelConstants kOmegaConstants{0.09, 0.0, 0.0, 5.0 / 9.0, 0.075
 // The constants of a model number; all zero for a number that names no closure.
 [[nodiscard]] ModelConstants modelConstantsFor(std::int32_t model);
 
-// Zeroes every per-node and coefficient array and sets maxIterations.
+// Zeroes every per-node and coefficient array, empties the wall-function memo
+// and sets maxIterations.
 void clearState(ChannelState &state);
 
 // Closure constants from state.model, and the pressure gradient.

@@ -29,6 +29,9 @@ struct FrictionVelocities {
                                                     double nu);
 
 // Sets u and k, and eps (KEpsilon) or omega (KOmega), at nodes 1 and N-1.
+// A call whose inputs are bit for bit those of one of the last few calls
+// takes the outputs stored in state.wallFunctionMemo then instead of
+// iterating again; they are the values it would compute.
 void applyWallFunctions(ChannelState &state);
 
 } // namespace turbchannel
