@@ -30,8 +30,8 @@ inline ShownValue readShownValue(std::string_view field) {
   const std::string plain = mantissa + "e" + std::to_string(exponent);
   ShownValue shown;
   shown.value = std::strtold(plain.c_str(), nullptr);
-  shown.halfUnit = 0.5L * std::strtold(("1e" + std::to_string(exponent - static_cast<long>(fractionDigits))).c_str(),
-                                       nullptr);
+  shown.halfUnit =
+      0.5L * std::strtold(("1e" + std::to_string(exponent - static_cast<long>(fractionDigits))).c_str(), nullptr);
   return shown;
 }
 
