@@ -10,7 +10,7 @@ cd "$root"
 cmake --workflow --preset fuzz >/dev/null
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-for target in list_input format_spec render_e; do
+for target in list_input format_text render_e; do
   mkdir -p "$work/$target"
   cp recordfmt/fuzz/corpus/$target/* "$work/$target/"
   echo "fuzz_$target: up to ${seconds}s"

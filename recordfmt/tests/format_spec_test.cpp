@@ -16,20 +16,20 @@ static_assert(channelFormat.elements[2].repeat == 4 && channelFormat.elements[2]
               channelFormat.elements[2].digits == 4);
 
 TEST(FormatSpecParse, ReadsLiteralsScaleFactorsAndFields) {
-  FormatSpec spec;
+  FormatSpec parsed;
   // Blanks outside literals carry no meaning; a literal keeps blanks, commas
   // and parentheses; the scale factor may be signed.
-  const auto result = parseFormat(" ( 3H(,) , -2P , E 2 4 . 1 0 ,2e9.3, 1h)) ", spec);
+  const auto result = parseFormat(" ( 3H(,) , -2P , E 2 4 . 1 0 ,2e9.3, 1h)) ", parsed);
   ASSERT_EQ(result.error, FormatError::None) << describe(result.error) << " at " << result.position;
-  ASSERT_EQ(spec.count, 5);
-  EXPECT_EQ(spec.elements[0].kind, DescriptorKind::Literal);
-  EXPECT_EQ(spec.literal(spec.elements[0]), "(,)");
-  EXPECT_EQ(spec.elements[1].scale, -2);
-  EXPECT_EQ(spec.elements[2].repeat, 1);
-  EXPECT_EQ(spec.elements[2].width, 24);
-  EXPECT_EQ(spec.elements[2].digits, 10);
-  EXPECT_EQ(spec.elements[3].repeat, 2);
-  EXPECT_EQ(spec.literal(spec.elements[4]), ")");
+  ASSERT_EQ(parsed.count, 5);
+  EXPECT_EQ(parsed.elements[0].kind, DescriptorKind::Literal);
+  EXPECT_EQ(parsed.literal(parsed.elements[0]), "(,)");
+  EXPECT_EQ(parsed.elements[1].scale, -2);
+  EXPECT_EQ(parsed.elements[2].repeat, 1);
+  EXPECT_EQ(parsed.elements[2].width, 24);
+  EXPECT_EQ(parsed.elements[2].digits, 10);
+  EXPECT_EQ(parsed.elements[3].repeat, 2);
+  EXPECT_EQ(parsed.literal(parsed.elements[4]), ")");
 }
 
 struct BadFormat {
@@ -42,8 +42,8 @@ void PrintTo(const BadFormat &c, std::ostream *os) { *os << c.text; }
 class MalformedFormat : public ::testing::TestWithParam<BadFormat> {};
 
 TEST_P(MalformedFormat, IsRejectedWithItsReason) {
-  FormatSpec spec;
-  EXPECT_EQ(parseFormat(GetParam().text, spec).error, GetParam().error) << GetParam().text;
+  FormatSpec parsed;
+  EXPECT_EQ(parseFormat(GetParam().text, parsed).error, GetParam().error) << GetParam().text;
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -139,11 +139,11 @@ constexpr std::int32_t readCount(FormatCursor &cur, std::int32_t limit) {
 
 } // namespace detail
 
-// Parses `text` into `spec`. On failure `spec` is left partly filled and must
+// Parses `text` into `format`. On failure `format` is left partly filled and must
 // not be used.
-constexpr FormatParseResult parseFormat(std::string_view text, FormatSpec &spec) {
+constexpr FormatParseResult parseFormat(std::string_view text, FormatSpec &format) {
   using detail::readCount;
-  spec = FormatSpec{};
+  format = FormatSpec{};
   detail::FormatCursor cur{text};
   auto fail = [&cur](FormatError e) { return FormatParseResult{e, static_cast<std::int32_t>(cur.pos)}; };
 
@@ -160,7 +160,7 @@ constexpr FormatParseResult parseFormat(std::string_view text, FormatSpec &spec)
     closed = true;
   }
   while (!closed) {
-    if (spec.count == maxDescriptors) {
+    if (format.count == maxDescriptors) {
       return fail(FormatError::TooManyElements);
     }
     EditDescriptor element{};
@@ -194,14 +194,14 @@ constexpr FormatParseResult parseFormat(std::string_view text, FormatSpec &spec)
       if (text.size() - cur.pos < static_cast<std::size_t>(count)) {
         return fail(FormatError::ShortLiteral);
       }
-      if (spec.literalCharCount + count > maxLiteralChars) {
+      if (format.literalCharCount + count > maxLiteralChars) {
         return fail(FormatError::LiteralPoolFull);
       }
       element.kind = DescriptorKind::Literal;
-      element.literalOffset = spec.literalCharCount;
+      element.literalOffset = format.literalCharCount;
       element.literalLength = count;
       for (std::int32_t i = 0; i < count; ++i) {
-        spec.literalChars[static_cast<std::size_t>(spec.literalCharCount++)] = text[cur.pos++];
+        format.literalChars[static_cast<std::size_t>(format.literalCharCount++)] = text[cur.pos++];
       }
       break;
     }
@@ -247,7 +247,7 @@ constexpr FormatParseResult parseFormat(std::string_view text, FormatSpec &spec)
       --cur.pos;
       return fail(FormatError::UnknownDescriptor);
     }
-    spec.elements[static_cast<std::size_t>(spec.count++)] = element;
+    format.elements[static_cast<std::size_t>(format.count++)] = element;
 
     cur.skipBlanks();
     if (cur.atEnd()) {
@@ -279,11 +279,11 @@ constexpr FormatParseResult parseFormat(std::string_view text, FormatSpec &spec)
 void formatTextIsMalformed();
 
 consteval FormatSpec compileFormat(std::string_view text) {
-  FormatSpec spec{};
-  if (parseFormat(text, spec).error != FormatError::None) {
+  FormatSpec format{};
+  if (parseFormat(text, format).error != FormatError::None) {
     formatTextIsMalformed();
   }
-  return spec;
+  return format;
 }
 
 } // namespace recordfmt

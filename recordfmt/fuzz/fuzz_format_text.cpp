@@ -10,8 +10,8 @@ using namespace recordfmt;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char *>(data), size);
-  FormatSpec spec;
-  const FormatParseResult result = parseFormat(text, spec);
+  FormatSpec parsed;
+  const FormatParseResult result = parseFormat(text, parsed);
   if (result.position < 0 || static_cast<std::size_t>(result.position) > size) {
     std::abort();
   }
@@ -19,15 +19,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     return 0;
   }
   bool haveEField = false;
-  if (spec.count < 1 || spec.count > maxDescriptors) {
+  if (parsed.count < 1 || parsed.count > maxDescriptors) {
     std::abort();
   }
-  for (std::int32_t i = 0; i < spec.count; ++i) {
-    const EditDescriptor &e = spec.elements[static_cast<std::size_t>(i)];
+  for (std::int32_t i = 0; i < parsed.count; ++i) {
+    const EditDescriptor &e = parsed.elements[static_cast<std::size_t>(i)];
     switch (e.kind) {
     case DescriptorKind::Literal:
-      if (e.literalLength < 1 || e.literalOffset < 0 || e.literalOffset + e.literalLength > spec.literalCharCount ||
-          spec.literalCharCount > maxLiteralChars || text.find(spec.literal(e)) == std::string_view::npos) {
+      if (e.literalLength < 1 || e.literalOffset < 0 || e.literalOffset + e.literalLength > parsed.literalCharCount ||
+          parsed.literalCharCount > maxLiteralChars || text.find(parsed.literal(e)) == std::string_view::npos) {
         std::abort();
       }
       break;
